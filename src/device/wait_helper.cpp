@@ -1,0 +1,23 @@
+#include "device/wait_helper.h"
+
+#include "app/program.h"
+
+namespace nuv {
+
+uint32_t WaitWithEvents(Program& program, uint32_t ms) {
+    Clock& clock = program.host.clock;
+    EventLoop& loop = program.host.loop;
+    const uint32_t start = clock.TickCount();
+    uint32_t passed = 0;
+    // Unsigned differences make a wrap of the tick counter harmless.
+    while ((passed = clock.TickCount() - start) <= ms) {
+        loop.HandlePendingEvents();
+        passed = clock.TickCount() - start;
+        if (passed > ms) break;
+        // Block until the next event or the first tick past the wait, never spin.
+        loop.WaitForEvents(ms - passed + 1);
+    }
+    return passed;
+}
+
+}  // namespace nuv
