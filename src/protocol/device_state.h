@@ -20,6 +20,14 @@ constexpr int32_t kApplicationMode = 1;
 constexpr int32_t kFlashMode = 2;
 
 // The host's copy of the device's 1 KB page buffer.
-using PageMirror = std::array<uint8_t, 1024>;
+constexpr int kPageSize = 1024;
+using PageMirror = std::array<uint8_t, kPageSize>;
+
+// What the application firmware echoes back to prove it is listening.
+constexpr std::array<uint8_t, 15> HandshakeString = {'V', 'a', 'n', 'd', 'r', 'e', 'l', ' ',
+                                                     'C', 'o', ' ', 'L', 't', 'd', 0};
+
+// Class of the microcontroller from its identification bytes, 0 (none special) to 3.
+using ChipClass = int32_t;
 
 }  // namespace nuv
