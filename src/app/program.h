@@ -31,6 +31,7 @@ struct Program {
     int32_t CtrlHeld = 0;
     int32_t ProjectIndex = 0;
     Form1 form;
+    bool StartupRunActive = false;   // a start-up sequencer run is in progress
 };
 
 }  // namespace nuv

@@ -1,7 +1,7 @@
 #include "platform/timer_loop.h"
 
 #include <algorithm>
-#include <iterator>
+#include <utility>
 
 namespace nuv {
 
@@ -31,45 +31,54 @@ bool TimerLoop::TimerRunning(int id) const {
 }
 
 void TimerLoop::ScheduleInput(uint32_t atTick, WindowEvent event) {
-    inputs_.emplace(atTick, std::move(event));
+    inputs_.push_back({atTick, std::move(event)});
 }
 
-std::vector<TimerLoop::Pending> TimerLoop::CollectDue(uint32_t now) const {
-    std::vector<Pending> due;
+std::optional<TimerLoop::Due> TimerLoop::OldestDue(uint32_t now) const {
+    std::optional<Due> best;
+    uint32_t bestAge = 0;
+    // Oldest first; on equal age timers come before input, timers in id order.
+    auto consider = [&](uint32_t due, Due candidate) {
+        if (!Reached(now, due)) return;
+        const uint32_t age = now - due;
+        if (!best || age > bestAge) {
+            best = candidate;
+            bestAge = age;
+        }
+    };
     for (const auto& [id, timer] : timers_)
-        if (timer.running && Reached(now, timer.due)) due.push_back({timer.due, id, {}});
-    for (const auto& [at, event] : inputs_)
-        if (Reached(now, at)) due.push_back({at, 0, event});
-    // Oldest first; ties keep timers before input, then timer id order.
-    std::stable_sort(due.begin(), due.end(), [now](const Pending& a, const Pending& b) {
-        return (now - a.due) > (now - b.due);
-    });
-    return due;
+        if (timer.running) consider(timer.due, {id, 0});
+    for (std::size_t i = 0; i < inputs_.size(); ++i) consider(inputs_[i].due, {0, i});
+    return best;
 }
 
+void TimerLoop::FireTimer(int id, uint32_t now) {
+    Timer& timer = timers_[id];
+    // Periodic: the next expiry is the first period boundary after now;
+    // expiries missed in between coalesce into this one tick.
+    const uint32_t late = now - timer.due;
+    timer.due += (late / timer.interval + 1) * timer.interval;
+    WindowEvent tick;
+    tick.kind = EventKind::TimerTick;
+    tick.timerId = id;
+    Dispatch(tick);
+}
+
+// One event at a time from the live state: a handler that handles events
+// itself (the wait helper) takes them out of this pass, so none runs twice,
+// and events keep their order of due time across nested passes.
 void TimerLoop::HandlePendingEvents() {
-    if (ended_) return;
     const uint32_t now = clock_.TickCount();
-    const std::vector<Pending> due = CollectDue(now);
-    for (auto it = inputs_.begin(); it != inputs_.end();)
-        it = Reached(now, it->first) ? inputs_.erase(it) : std::next(it);
-    for (const Pending& item : due) {
-        if (ended_) return;
-        if (item.timerId == 0) {
-            Dispatch(item.input);
+    while (!ended_) {
+        const std::optional<Due> next = OldestDue(now);
+        if (!next) return;
+        if (next->timerId != 0) {
+            FireTimer(next->timerId, now);
             continue;
         }
-        Timer& timer = timers_[item.timerId];
-        // An earlier handler may have stopped or restarted it.
-        if (!timer.running || !Reached(now, timer.due)) continue;
-        // Periodic: the next expiry is the first period boundary after now;
-        // expiries missed in between coalesce into this one tick.
-        const uint32_t late = now - timer.due;
-        timer.due += (late / timer.interval + 1) * timer.interval;
-        WindowEvent tick;
-        tick.kind = EventKind::TimerTick;
-        tick.timerId = item.timerId;
-        Dispatch(tick);
+        const WindowEvent event = std::move(inputs_[next->input].event);
+        inputs_.erase(inputs_.begin() + static_cast<std::ptrdiff_t>(next->input));
+        Dispatch(event);
     }
 }
 
@@ -81,7 +90,7 @@ std::optional<uint32_t> TimerLoop::MsUntilNextEvent(uint32_t now) const {
     };
     for (const auto& [id, timer] : timers_)
         if (timer.running) consider(timer.due);
-    for (const auto& [at, event] : inputs_) consider(at);
+    for (const Input& input : inputs_) consider(input.due);
     return best;
 }
 

@@ -2,6 +2,7 @@
 // top of a Clock. A host only decides how to block until the next event.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <vector>
@@ -44,19 +45,25 @@ private:
         uint32_t due = 0;
         bool running = false;
     };
-    struct Pending {
+    struct Input {
         uint32_t due;
-        int timerId;      // 0: scheduled input
-        WindowEvent input;
+        WindowEvent event;
     };
 
-    std::vector<Pending> CollectDue(uint32_t now) const;
+    // The oldest event due at `now` that has not been handled yet: a timer id,
+    // or 0 with the index of an input. Nothing due: nullopt.
+    struct Due {
+        int timerId;
+        std::size_t input;
+    };
+    std::optional<Due> OldestDue(uint32_t now) const;
+    void FireTimer(int id, uint32_t now);
     std::optional<uint32_t> MsUntilNextEvent(uint32_t now) const;
     void Dispatch(const WindowEvent& event);
 
     Dispatcher dispatch_;
     std::map<int, Timer> timers_;
-    std::multimap<uint32_t, WindowEvent> inputs_;   // keyed by tick
+    std::vector<Input> inputs_;   // in the order they were scheduled
     bool ended_ = false;
 };
 

@@ -1,11 +1,14 @@
 #include "ui/form_close.h"
 
 #include "app/program.h"
+#include "app/result_log.h"
+#include "ui/form_create.h"
 
 namespace nuv {
 
 void FormClose(Program& program) {
-    program.host.system.SetExecutionState(0x80000000u);
+    if (program.form.Memo2.visible) SaveTraceFile(program);
+    program.host.system.SetExecutionState(kKeepAwakeEnd);
 }
 
 }  // namespace nuv
