@@ -23,9 +23,10 @@ TEST(Win32ClockTest, TickCountIsTheSystemCounter) {
 TEST(Win32ClockTest, SleepLetsTheCounterMoveOn) {
     Win32Clock clock;
     const uint32_t start = clock.TickCount();
-    clock.Sleep(40);
+    clock.Sleep(64);
     const uint32_t passed = clock.TickCount() - start;
-    EXPECT_GE(passed, 30u);   // the counter's own resolution is 10 to 16 ms
+    // The counter moves in steps of 10 to 16 ms (Wine's lags up to two steps).
+    EXPECT_GE(passed, 32u);
     EXPECT_LT(passed, 2000u);
 }
 
