@@ -34,6 +34,10 @@ public:
     std::string path() const { return (root_ / "").string(); }
     std::string Path(const std::string& name) const { return (root_ / name).string(); }
 
+    std::string MakeFolder(const std::string& name) const {
+        std::filesystem::create_directories(root_ / name);
+        return (root_ / name / "").string();
+    }
     std::string Write(const std::string& name, const std::string& bytes) const {
         const std::string file = Path(name);
         std::ofstream(file, std::ios::binary) << bytes;
