@@ -296,6 +296,7 @@ std::vector<SimulatedSensorHub::NodeMember> SimulatedSensorHub::PresentNodes() {
 }
 
 DeviceInfoSet SimulatedSensorHub::GetAllDevicesSet() {
+    ++deviceSetBuilds_;
     if (serviceFaults_.allDevicesSetFails) {
         lastError_ = kErrorAccessDenied;
         return kInvalidInfoSet;

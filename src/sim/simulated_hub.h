@@ -56,6 +56,7 @@ public:
     size_t LiveInfoSets() const { return hidSets_.size() + nodeSets_.size(); }
     size_t LivePreparsedData() const { return preparsed_.size(); }
     uint32_t HidSetBuilds() const { return hidSetBuilds_; }
+    uint32_t DeviceSetBuilds() const { return deviceSetBuilds_; }
     uint32_t Rescans() const { return rescans_; }
 
     // HostDeviceServices
@@ -136,6 +137,7 @@ private:
     uint32_t latencyMs_ = 0;
     uint32_t enumerationCostMs_ = 0;
     uint32_t hidSetBuilds_ = 0;
+    uint32_t deviceSetBuilds_ = 0;
     uint32_t rescans_ = 0;
     uint32_t lastError_ = 0;
 };
