@@ -5,6 +5,7 @@
 #include "ui/form_close.h"
 #include "ui/form_create.h"
 #include "ui/form_keys.h"
+#include "ui/layouts.h"
 #include "ui/window_control.h"
 
 namespace nuv {
@@ -106,6 +107,36 @@ TEST(FormClose, SavesTheTraceOnlyWhileItIsShown) {
         EXPECT_EQ(f.folder.Read("Mesaage.log"), shown ? "line\r\n" : "earlier\r\n");
         EXPECT_EQ(f.virtualHost.system.executionStates, std::vector<uint32_t>{0x80000000u});
         EXPECT_TRUE(f.virtualHost.loop.Ended());
+    }
+}
+
+TEST(Layouts, UpdatingAndFinishedStates) {
+    ProgramFixture f;
+    Program& p = *f.program;
+    Form1& form = p.form;
+    SetWideLayout(p);
+    form.Button5.enabled = form.Button6.enabled = true;
+    SetUpdatingLayout(p);
+    EXPECT_EQ(form.outerWidth, 840);
+    EXPECT_FALSE(form.Button5.visible || form.Button5.enabled || form.Button6.enabled || form.Image5.visible);
+    EXPECT_EQ(std::make_pair(form.Image6.top, form.Image6.height), std::make_pair(32, 145));
+    EXPECT_EQ(std::make_pair(form.Image7.top, form.Image7.height), std::make_pair(32, 145));
+    SetTimerEnabled(p, kTimer5, true);
+    SetFinishedLayout(p);
+    EXPECT_FALSE(f.virtualHost.loop.TimerRunning(kTimer5) || form.timers[kTimer5].enabled);
+    EXPECT_FALSE(form.Image6.visible || form.Image7.visible);
+    EXPECT_TRUE(form.Button6.enabled);
+}
+
+TEST(Layouts, StepPicturesOnlyWithTheTraceOff) {
+    for (const int32_t showTrace : {0, 1}) {
+        ProgramFixture f;
+        Form1& form = f.program->form;
+        f.program->settings.ShowTrace = showTrace;
+        form.Image2.visible = showTrace == 0;
+        ShowStepPicture(*f.program, 3);
+        EXPECT_EQ(form.Image4.visible, showTrace == 0);
+        EXPECT_FALSE(form.Image2.visible || form.Image3.visible);
     }
 }
 
