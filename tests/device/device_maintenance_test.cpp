@@ -141,8 +141,8 @@ TEST(FindDeviceRevision, ReadsTheDigitsAfterTheMatchingEntry) {
         {"text with the revision reads into the next entry", {}, "USB\\VID_1EE9&PID_5150&REV_0100", 0},
         {"position beyond the list", {"ABC"}, "ABC", 0},
         {"digits where the position says", {"AB", "XYZ12F"}, "AB", 0x2F},
-        {"more than 32 bits", {"AB", "XX123456789A"}, "AB", 0},
-        {"eight digits", {"AB", "XXFFFFFFFF"}, "AB", -1},
+        {"more than 32 bits", {"AB", "XXXX123456789"}, "AB", 0},
+        {"eight digits", {"AB", "XXXXFFFFFFFF"}, "AB", -1},
         {"not hexadecimal", {"ABCDEFGHIJ&REV_01G0", "ABCDEFGHIJ"}, "ABCDEFGHIJ", 0},
     };
     for (const Case& c : cases) {
