@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "platform/timer_loop.h"
 #include "platform/virtual/virtual_host.h"
 #include "sim/device_services_relay.h"
 #include "sim/simulated_hub.h"
@@ -27,6 +28,20 @@ public:
         const bool ok = DeviceServicesRelay::GetFeature(handle, report, length);
         if (ok && afterGet) afterGet(report);
         return ok;
+    }
+};
+
+// The event loop, counting how often the program lets pending events run.
+class CountingLoop : public TimerLoop {
+public:
+    using TimerLoop::TimerLoop;
+    std::function<void()> onPump;
+    int pumps = 0;
+
+    void HandlePendingEvents() override {
+        ++pumps;
+        if (onPump) onPump();
+        TimerLoop::HandlePendingEvents();
     }
 };
 
@@ -60,8 +75,11 @@ struct ProtocolRig {
 
     TappedServices services;
     VirtualHost virtualHost{"./", {}, &services};
+    CountingLoop loop{virtualHost.clock};
+    Host host{virtualHost.clock, loop,   virtualHost.profiles, virtualHost.records, virtualHost.system,
+              services,          {},     "./",                 "./"};
     sim::SimulatedSensorHub hub{virtualHost.clock};
-    Program program{virtualHost.host};
+    Program program{host};
 };
 
 }  // namespace nuv::testing
