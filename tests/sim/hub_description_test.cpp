@@ -1,0 +1,132 @@
+#include "sim/hub_description.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/temp_folder.h"
+#include "platform/virtual/virtual_clock.h"
+#include "sim/simulated_hub.h"
+
+namespace nuv::sim {
+namespace {
+
+using nuv::testing::TempFolder;
+
+std::vector<std::string> DocumentedExamples() {
+    const std::filesystem::path root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    std::ifstream in(root / "docs" / "simulated-device.md");
+    const std::string doc((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::string> examples;
+    for (size_t at = doc.find("```ini\n"); at != std::string::npos; at = doc.find("```ini\n", at)) {
+        const size_t start = at + 7;
+        const size_t end = doc.find("```", start);
+        examples.push_back(doc.substr(start, end - start));
+        at = end;
+    }
+    return examples;
+}
+
+TEST(HubDescription, EveryDocumentedExampleLoads) {
+    const std::vector<std::string> examples = DocumentedExamples();
+    EXPECT_GE(examples.size(), 16u);
+    for (const std::string& example : examples) {
+        SCOPED_TRACE(example);
+        TempFolder folder;
+        HubDescription description;
+        std::string error;
+        ASSERT_TRUE(LoadHubDescription(folder.Write("hub.ini", example), description, error)) << error;
+        VirtualClock clock;
+        SimulatedSensorHub hub(clock);
+        EXPECT_TRUE(SetUpHub(description, hub, error)) << error;
+        EXPECT_GE(hub.DeviceCount(), 1);
+    }
+}
+
+TEST(HubDescription, KeysReachTheDevice) {
+    TempFolder folder;
+    folder.Write("flash.bin", std::string(3, '\x12'));
+    const std::string file = folder.Write("hub.ini",
+                                          "[SIMULATION]\nDEVICES=2\nOTHERHID=1\nLATENCY=2\n"
+                                          "[DEVICE1]\nFAMILY=ff89\nMODE=FLASH\nPID=0x5180\nREPORTID=91\n"
+                                          "FLASHFILE=flash.bin\nFLASHSIZE=0x8000\nIDENTIFICATION=0x89, 0x12, 0x02\n"
+                                          "STUCKPAGES=0x4000,0x4400\nNORETURN=1\nDOCKUNITS=3\n"
+                                          "[DEVICE2]\nMODE=ABSENT\n");
+    HubDescription d;
+    std::string error;
+    ASSERT_TRUE(LoadHubDescription(file, d, error)) << error;
+    ASSERT_EQ(d.devices.size(), 2u);
+    const HubConfig& c = d.devices[0];
+    EXPECT_EQ(c.family, Family::FF89);
+    EXPECT_EQ(c.mode, HubMode::Flash);
+    EXPECT_EQ(c.productId, 0x5180);
+    EXPECT_EQ(c.reportId, 91);
+    EXPECT_EQ(c.flashSize, 0x8000u);
+    EXPECT_EQ(c.flash, (std::vector<uint8_t>{0x12, 0x12, 0x12}));
+    EXPECT_EQ(c.identification, (std::array<uint8_t, 3>{0x89, 0x12, 0x02}));
+    EXPECT_EQ(c.faults.stuckPages, (std::vector<uint32_t>{0x4000, 0x4400}));
+    EXPECT_TRUE(c.faults.noReturn);
+    EXPECT_EQ(c.faults.dockUnits, 3u);
+    EXPECT_EQ(d.devices[1].mode, HubMode::Absent);
+    EXPECT_EQ(d.flashFiles[0], folder.Path("flash.bin"));
+    EXPECT_EQ(d.flashFiles[1], "");
+}
+
+TEST(HubDescription, FlashFileLargerThanTheFlashIsRefused) {
+    TempFolder folder;
+    folder.Write("big.bin", std::string(0x401, '\0'));
+    const std::string file = folder.Write("hub.ini", "[DEVICE1]\nFLASHFILE=big.bin\nFLASHSIZE=0x400\n");
+    HubDescription d;
+    std::string error;
+    EXPECT_FALSE(LoadHubDescription(file, d, error));
+    EXPECT_EQ(error, "Simulated device description \"" + file +
+                         "\": [DEVICE1] FLASHFILE=big.bin is larger than FLASHSIZE");
+}
+
+// Docking as later runs rely on it: units come and go on the clock, each
+// with the flash the description gave.
+TEST(SimulatedHub, DockingTakesUnitsAwayAndAttachesTheNext) {
+    VirtualClock clock;
+    SimulatedSensorHub hub(clock);
+    HubConfig config = DefaultHubConfig(Family::Default, HubMode::Flash);
+    config.flash.assign(0x400, 0x00);
+    config.returnDelayMs = 500;
+    config.faults.dockRemoveAfterMs = 5000;
+    config.faults.dockNextAfterMs = 3000;
+    config.faults.dockUnits = 2;
+    hub.AddDevice(config);
+    SimDevice& device = hub.device(0);
+
+    uint8_t finish[63] = {0xC2, 0x00, 0x00, 0x00, 0x01, 0x00};   // erase block 0, then finish
+    device.HandleSet(0, finish, clock.TickCount());
+    finish[0] = 0xC4;
+    device.HandleSet(0, finish, clock.TickCount());
+    struct Step {
+        uint32_t advance;
+        HubMode mode;
+        int unit;
+    } steps[] = {{499, HubMode::Absent, 0},  {1, HubMode::Application, 0}, {4999, HubMode::Application, 0},
+                 {1, HubMode::Absent, 0},    {3000, HubMode::Application, 1}, {4000, HubMode::Application, 1}};
+    for (const Step& step : steps) {
+        clock.Advance(step.advance);
+        EXPECT_EQ(hub.ModeOf(0), step.mode) << clock.TickCount();
+        EXPECT_EQ(device.unit(), step.unit);
+    }
+    ASSERT_EQ(device.retiredUnits().size(), 1u);
+    EXPECT_EQ(device.retiredUnits()[0][0], 0xFF);   // what the first unit was left with
+    EXPECT_EQ(device.flash()[0], 0x00);             // the next unit came fresh
+
+    // The second unit is the last: once taken away nothing more comes.
+    device.SetMode(HubMode::Flash);
+    device.HandleSet(0, finish, clock.TickCount());
+    clock.Advance(500 + 5000 + 3000);
+    EXPECT_EQ(hub.ModeOf(0), HubMode::Absent);
+    EXPECT_EQ(device.retiredUnits().size(), 2u);
+}
+
+}  // namespace
+}  // namespace nuv::sim
