@@ -6,6 +6,7 @@
 # Usage: scripts/run_main.sh [program arguments...]   (added after "/S")
 set -euo pipefail
 
+caller=$PWD
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 "$root/scripts/install-deps.sh" native
@@ -29,9 +30,18 @@ INI
 # The version record goes to a file store under XDG_STATE_HOME: keep it in the run folder.
 export XDG_STATE_HOME="$run/state"
 
-echo "== running: NUVDravFlasher /S${*:+ $*}  (in $run)"
+# The program runs in its own folder: a relative description file stays the caller's.
+args=()
+for arg in "$@"; do
+  if [[ $arg == --simulate=* && ${arg#--simulate=} != /* ]]; then
+    arg="--simulate=$caller/${arg#--simulate=}"
+  fi
+  args+=("$arg")
+done
+
+echo "== running: NUVDravFlasher /S${args[*]:+ ${args[*]}}  (in $run)"
 set +e
-(cd "$run" && timeout 600 ./NUVDravFlasher /S "$@" > stdout.txt 2> stderr.txt)
+(cd "$run" && timeout 600 ./NUVDravFlasher /S "${args[@]}" > stdout.txt 2> stderr.txt)
 code=$?
 set -e
 
