@@ -3,6 +3,7 @@
 # UndefinedBehaviorSanitizer, and the Windows cross build under Wine.
 # Installs what is missing (as root). Re-runnable; exits non-zero on any failure.
 # Usage: scripts/test.sh [debug] [asan] [windows]   (default: all three)
+# NUV_JOBS sets the build and test parallelism (default 2).
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
