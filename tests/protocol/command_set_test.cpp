@@ -40,6 +40,8 @@ Bytes Padded(Bytes bytes) {
     return bytes;
 }
 
+// The configured REPORTID is 0x5B here, so the requests that must use the
+// fixed 0x5A can be told from those that follow the setting.
 TEST(CommandSet, RequestLayoutsReportIdsAndPauses) {
     struct Case {
         const char* name;
@@ -49,7 +51,9 @@ TEST(CommandSet, RequestLayoutsReportIdsAndPauses) {
         uint8_t reportId;
         uint32_t pauseMs;
     } cases[] = {
-        {"EnterFlashMode", HubMode::Application, [](Program& p) { EnterFlashMode(p); }, {0x09, 0x00}, 0x5A, 1000},
+        {"EnterFlashMode", HubMode::Application, [](Program& p) { EnterFlashMode(p); }, {0x09, 0x00}, 0x5B, 1000},
+        {"ReadMemoryBlock", HubMode::Application,
+         [](Program& p) { uint8_t b[2]; ReadMemoryBlock(p, 0x3100, 2, b); }, {0x05, 0x00, 0x31, 0x00, 0x02}, 0x5B, 0},
         {"ParameterControl", HubMode::Application, [](Program& p) { ParameterControl(p, 1); }, {0x02, 0x01}, 0x5A, 200},
         {"WriteMemoryByte", HubMode::Application, [](Program& p) { WriteMemoryByte(p, 0x201005, 0xAB); },
          {0x06, 0x05, 0x10, 0x20, 0x01, 0xAB}, 0x5A, 0},
@@ -71,7 +75,8 @@ TEST(CommandSet, RequestLayoutsReportIdsAndPauses) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ConnectedRig rig(c.mode);
+        ConnectedRig rig(c.mode, [](sim::HubConfig& h) { h.reportId = 0x5B; });
+        rig.program.settings.ReportId = 0x5B;
         c.request(rig.program);
         const auto sent = rig.hub.traffic().Successful(Direction::Set);
         ASSERT_FALSE(sent.empty());
@@ -93,6 +98,11 @@ TEST(CommandSet, AnswersReachTheCaller) {
     uint8_t byte = 0;
     EXPECT_TRUE(ReadParameterByte(app.program, 0x201010, &byte));
     EXPECT_EQ(byte, 0x5C);
+    // Saving copies the parameter buffer into the parameter area in flash.
+    EXPECT_EQ(ParameterControl(app.program, kSaveParameterBuffer).flashAddress, 0x1FC00u);
+    EXPECT_TRUE(ReadParameterByte(app.program, 0x1FC10, &byte));
+    EXPECT_EQ(byte, 0x5C);
+    EXPECT_EQ(app.hub.device(0).flash()[0x1FC00], 0x00);   // the rest of the buffer came along
 
     ConnectedRig flash(HubMode::Flash, [](sim::HubConfig& h) { h.flash = {0x10, 0x20, 0x30, 0x40}; });
     std::array<uint8_t, 4> read{};
