@@ -87,46 +87,5 @@ TEST(HubDescription, FlashFileLargerThanTheFlashIsRefused) {
                          "\": [DEVICE1] FLASHFILE=big.bin is larger than FLASHSIZE");
 }
 
-// Docking as later runs rely on it: units come and go on the clock, each
-// with the flash the description gave.
-TEST(SimulatedHub, DockingTakesUnitsAwayAndAttachesTheNext) {
-    VirtualClock clock;
-    SimulatedSensorHub hub(clock);
-    HubConfig config = DefaultHubConfig(Family::Default, HubMode::Flash);
-    config.flash.assign(0x400, 0x00);
-    config.returnDelayMs = 500;
-    config.faults.dockRemoveAfterMs = 5000;
-    config.faults.dockNextAfterMs = 3000;
-    config.faults.dockUnits = 2;
-    hub.AddDevice(config);
-    SimDevice& device = hub.device(0);
-
-    uint8_t finish[63] = {0xC2, 0x00, 0x00, 0x00, 0x01, 0x00};   // erase block 0, then finish
-    device.HandleSet(0, finish, clock.TickCount());
-    finish[0] = 0xC4;
-    device.HandleSet(0, finish, clock.TickCount());
-    struct Step {
-        uint32_t advance;
-        HubMode mode;
-        int unit;
-    } steps[] = {{499, HubMode::Absent, 0},  {1, HubMode::Application, 0}, {4999, HubMode::Application, 0},
-                 {1, HubMode::Absent, 0},    {3000, HubMode::Application, 1}, {4000, HubMode::Application, 1}};
-    for (const Step& step : steps) {
-        clock.Advance(step.advance);
-        EXPECT_EQ(hub.ModeOf(0), step.mode) << clock.TickCount();
-        EXPECT_EQ(device.unit(), step.unit);
-    }
-    ASSERT_EQ(device.retiredUnits().size(), 1u);
-    EXPECT_EQ(device.retiredUnits()[0][0], 0xFF);   // what the first unit was left with
-    EXPECT_EQ(device.flash()[0], 0x00);             // the next unit came fresh
-
-    // The second unit is the last: once taken away nothing more comes.
-    device.SetMode(HubMode::Flash);
-    device.HandleSet(0, finish, clock.TickCount());
-    clock.Advance(500 + 5000 + 3000);
-    EXPECT_EQ(hub.ModeOf(0), HubMode::Absent);
-    EXPECT_EQ(device.retiredUnits().size(), 2u);
-}
-
 }  // namespace
 }  // namespace nuv::sim

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -211,6 +213,122 @@ TEST(SimulatedHub, ConfiguredFaultsFire) {
     ASSERT_EQ(traffic.size(), 4u);
     EXPECT_FALSE(traffic[2].ok);
     EXPECT_EQ(traffic[1].direction, Direction::Get);
+}
+
+// The faults later tests inject: each one changes what the device does, and
+// the same device without it behaves normally.
+TEST(SimulatedHub, ModeFaultsFireWhenConfigured) {
+    struct Case {
+        const char* name;
+        HubMode start;
+        std::function<void(FaultPlan&)> fault;   // empty: the device without the fault
+        std::vector<std::vector<uint8_t>> sends;
+        uint32_t wait;
+        HubMode after;
+    } cases[] = {
+        {"flash entry", HubMode::Application, {}, {{0x09, 0}}, 800, HubMode::Flash},
+        {"flash entry ignored", HubMode::Application, [](FaultPlan& f) { f.noFlashEntry = true; }, {{0x09, 0}},
+         60000, HubMode::Application},
+        {"return", HubMode::Flash, {}, {{0xC4}}, 800, HubMode::Application},
+        {"no return", HubMode::Flash, [](FaultPlan& f) { f.noReturn = true; }, {{0xC4}}, 60000, HubMode::Absent},
+        {"two transfers before the unplug", HubMode::Application, [](FaultPlan& f) { f.unplugAfter = 3; },
+         {Handshake(), Handshake()}, 0, HubMode::Application},
+        {"unplugged after three transfers", HubMode::Application, [](FaultPlan& f) { f.unplugAfter = 3; },
+         {Handshake(), Handshake(), Handshake()}, 60000, HubMode::Absent},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HubBench bench;
+        HubConfig config = DefaultHubConfig(Family::Default, c.start);
+        if (c.fault) c.fault(config.faults);
+        bench.hub.AddDevice(config);
+        const DeviceHandle handle = bench.OpenFirst();
+        const uint8_t reportId = c.start == HubMode::Flash ? 0 : 0x5A;
+        for (const auto& payload : c.sends) EXPECT_TRUE(bench.Send(handle, reportId, payload));
+        bench.clock.Advance(c.wait);
+        EXPECT_EQ(bench.hub.ModeOf(0), c.after);
+    }
+}
+
+TEST(SimulatedHub, StuckPageKeepsItsContentWhileOthersTakeTheirs) {
+    HubBench bench;
+    HubConfig config = DefaultHubConfig(Family::Default, HubMode::Flash);
+    config.faults.stuckPages = {0x4123};   // any address inside the page
+    bench.hub.AddDevice(config);
+    const DeviceHandle handle = bench.OpenFirst();
+    bench.Send(handle, 0, {0xC0});
+    bench.Send(handle, 0, {0xC1, 0x00, 0x00, 0x02, 0x12, 0x34});
+    for (const uint8_t page : {0x3C, 0x40, 0x44}) bench.Send(handle, 0, {0xC3, 0x00, page, 0x00, 0x00, 0x04});
+    const std::vector<uint8_t>& flash = bench.hub.device(0).flash();
+    EXPECT_EQ(flash[0x3C00], 0x12);
+    EXPECT_EQ(flash[0x4000], 0xFF);
+    EXPECT_EQ(flash[0x4400], 0x12);
+    EXPECT_EQ(flash[0x4401], 0x34);
+}
+
+// Which of 200 transfers fail at the given rate and seed.
+std::vector<bool> FailurePattern(uint32_t ratePercent, uint32_t seed) {
+    HubBench bench;
+    HubConfig config;
+    config.faults.failRatePercent = ratePercent;
+    config.faults.seed = seed;
+    bench.hub.AddDevice(config);
+    const DeviceHandle handle = bench.OpenFirst();
+    std::vector<bool> failed;
+    for (int i = 0; i < 200; ++i) failed.push_back(!bench.Send(handle, 0x5A, Handshake()));
+    return failed;
+}
+
+TEST(SimulatedHub, FailureRateIsDrawnFromTheSeed) {
+    const std::vector<bool> pattern = FailurePattern(10, 42);
+    const auto failures = std::count(pattern.begin(), pattern.end(), true);
+    EXPECT_GT(failures, 5);
+    EXPECT_LT(failures, 40);
+    EXPECT_EQ(FailurePattern(10, 42), pattern);   // the same on every run
+    EXPECT_NE(FailurePattern(10, 43), pattern);
+    EXPECT_EQ(FailurePattern(0, 42), std::vector<bool>(200, false));
+    EXPECT_EQ(FailurePattern(100, 42), std::vector<bool>(200, true));
+}
+
+// Docking as later runs rely on it: units come and go on the clock, each
+// with the flash the description gave.
+TEST(SimulatedHub, DockingTakesUnitsAwayAndAttachesTheNext) {
+    VirtualClock clock;
+    SimulatedSensorHub hub(clock);
+    HubConfig config = DefaultHubConfig(Family::Default, HubMode::Flash);
+    config.flash.assign(0x400, 0x00);
+    config.returnDelayMs = 500;
+    config.faults.dockRemoveAfterMs = 5000;
+    config.faults.dockNextAfterMs = 3000;
+    config.faults.dockUnits = 2;
+    hub.AddDevice(config);
+    SimDevice& device = hub.device(0);
+
+    uint8_t finish[63] = {0xC2, 0x00, 0x00, 0x00, 0x01, 0x00};   // erase block 0, then finish
+    device.HandleSet(0, finish, clock.TickCount());
+    finish[0] = 0xC4;
+    device.HandleSet(0, finish, clock.TickCount());
+    struct Step {
+        uint32_t advance;
+        HubMode mode;
+        int unit;
+    } steps[] = {{499, HubMode::Absent, 0},  {1, HubMode::Application, 0}, {4999, HubMode::Application, 0},
+                 {1, HubMode::Absent, 0},    {3000, HubMode::Application, 1}, {4000, HubMode::Application, 1}};
+    for (const Step& step : steps) {
+        clock.Advance(step.advance);
+        EXPECT_EQ(hub.ModeOf(0), step.mode) << clock.TickCount();
+        EXPECT_EQ(device.unit(), step.unit);
+    }
+    ASSERT_EQ(device.retiredUnits().size(), 1u);
+    EXPECT_EQ(device.retiredUnits()[0][0], 0xFF);   // what the first unit was left with
+    EXPECT_EQ(device.flash()[0], 0x00);             // the next unit came fresh
+
+    // The second unit is the last: once taken away nothing more comes.
+    device.SetMode(HubMode::Flash);
+    device.HandleSet(0, finish, clock.TickCount());
+    clock.Advance(500 + 5000 + 3000);
+    EXPECT_EQ(hub.ModeOf(0), HubMode::Absent);
+    EXPECT_EQ(device.retiredUnits().size(), 2u);
 }
 
 }  // namespace
