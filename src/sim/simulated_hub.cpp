@@ -74,7 +74,7 @@ HubMode SimulatedSensorHub::ModeOf(int index) {
 std::vector<std::string> SimulatedSensorHub::HardwareIdsOf(int index) {
     UpdateAll();
     const SimDevice& dev = device(index);
-    if (dev.mode() == HubMode::Absent) return {};
+    if (!dev.Visible()) return {};
     return UsbHardwareIds(dev.config().vendorId, dev.CurrentProductId(), dev.CurrentRevision());
 }
 

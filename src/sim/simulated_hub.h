@@ -42,7 +42,7 @@ public:
     int DeviceCount() const { return static_cast<int>(devices_.size()); }
     // The device's mode now, after every change that fell due.
     HubMode ModeOf(int index);
-    // The hardware-ID list the device's USB node shows now (empty when absent).
+    // The hardware-ID list the device's USB node shows now (empty when absent or removed).
     std::vector<std::string> HardwareIdsOf(int index);
 
     TrafficRecord& traffic() { return traffic_; }

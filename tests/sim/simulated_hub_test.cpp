@@ -113,6 +113,8 @@ TEST(SimulatedHub, HardwareIdListsFollowTheMode) {
     bench.hub.device(0).SetMode(HubMode::Flash);
     EXPECT_EQ(bench.hub.HardwareIdsOf(0),
               (std::vector<std::string>{"USB\\VID_1EE9&PID_51DB&REV_0001", "USB\\VID_1EE9&PID_51DB"}));
+    bench.hub.device(0).RemoveNode();
+    EXPECT_TRUE(bench.hub.HardwareIdsOf(0).empty());
 }
 
 TEST(SimulatedHub, ApplicationFirmwareEchoesOnlyOnItsReportId) {
