@@ -116,6 +116,19 @@ bool DescriptionReader::Numbers(const char* key, uint32_t high, std::vector<uint
     return true;
 }
 
+std::vector<std::string> SectionNames(const std::string& content) {
+    std::vector<std::string> names;
+    std::istringstream lines(content);
+    std::string line;
+    while (std::getline(lines, line)) {
+        line = Trim(line);
+        if (line.empty() || line[0] != '[') continue;
+        const auto close = line.find(']');
+        names.push_back(Upper(Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1))));
+    }
+    return names;
+}
+
 std::string FindUnknownKey(const std::string& content, const std::string& sectionPrefix,
                            const std::vector<std::string>& knownKeys) {
     std::istringstream lines(content);

@@ -50,6 +50,9 @@ bool ParseDescriptionNumber(const std::string& text, uint32_t& value);
 std::string FindUnknownKey(const std::string& content, const std::string& sectionPrefix,
                            const std::vector<std::string>& knownKeys);
 
+// Names of the sections in the content, upper-cased, in file order.
+std::vector<std::string> SectionNames(const std::string& content);
+
 std::string DescriptionErrorLine(const std::string& file, const std::string& what);
 
 }  // namespace nuv::sim

@@ -141,6 +141,17 @@ bool LoadHubDescription(const std::string& file, HubDescription& description, st
         error = r.error();
         return false;
     }
+    // A device section that DEVICES does not count would be dropped without a word.
+    for (const std::string& section : SectionNames(content)) {
+        if (section.rfind("DEVICE", 0) != 0) continue;
+        bool counted = false;
+        for (uint32_t n = 1; n <= devices && !counted; ++n) counted = section == "DEVICE" + std::to_string(n);
+        if (!counted) {
+            error = DescriptionErrorLine(file, "[" + section + "] is not counted by [SIMULATION] DEVICES=" +
+                                                   std::to_string(devices));
+            return false;
+        }
+    }
     d.trafficFile = Resolve(file, r.Text("TRAFFIC"));
     for (uint32_t n = 1; n <= devices; ++n) {
         if (!ReadDevice(file, content, static_cast<int>(n), d, error)) return false;

@@ -111,6 +111,8 @@ TEST(ProgramOptions, BadOptionOrDescriptionIsRefusedBeforeAnythingElse) {
         {"flash usage", "[DEVICE1]\nFLASHUSAGE=0xD1\n", "[DEVICE1] FLASHUSAGE=0xD1 is not one of 0xDB, 0xD0, 0xDD"},
         {"unknown key", "[SIMULATION]\nDEVICES=1\n[DEVICE1]\nFAMILLY=FF89\n",
          "[DEVICE1] FAMILLY=FF89 is not a known key"},
+        {"uncounted device", "[DEVICE1]\nFAMILY=FF89\n[DEVICE2]\nFAMILY=FF52\n",
+         "[DEVICE2] is not counted by [SIMULATION] DEVICES=1"},
         {"second device", "[SIMULATION]\nDEVICES=2\n[DEVICE2]\nIDENTIFICATION=0x89,0x12\n",
          "[DEVICE2] IDENTIFICATION=0x89,0x12 does not hold three bytes"},
     };
