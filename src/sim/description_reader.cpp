@@ -22,6 +22,12 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+// The upper-cased name of a "[name]" line (already trimmed).
+std::string SectionOf(const std::string& line) {
+    const auto close = line.find(']');
+    return Upper(Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
+}
+
 int DigitValue(char c, int base) {
     int digit = -1;
     if (c >= '0' && c <= '9') digit = c - '0';
@@ -122,9 +128,7 @@ std::vector<std::string> SectionNames(const std::string& content) {
     std::string line;
     while (std::getline(lines, line)) {
         line = Trim(line);
-        if (line.empty() || line[0] != '[') continue;
-        const auto close = line.find(']');
-        names.push_back(Upper(Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1))));
+        if (!line.empty() && line[0] == '[') names.push_back(SectionOf(line));
     }
     return names;
 }
@@ -138,8 +142,7 @@ std::string FindUnknownKey(const std::string& content, const std::string& sectio
         line = Trim(line);
         if (line.empty() || line[0] == ';') continue;
         if (line[0] == '[') {
-            const auto close = line.find(']');
-            section = Upper(Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
+            section = SectionOf(line);
             continue;
         }
         if (section.rfind(sectionPrefix, 0) != 0) continue;
