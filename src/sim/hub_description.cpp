@@ -1,6 +1,8 @@
 #include "sim/hub_description.h"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <iterator>
 
 #include "sim/description_reader.h"
@@ -91,10 +93,14 @@ bool ReadFaults(DescriptionReader& r, FaultPlan& f) {
 
 bool LoadFlash(DescriptionReader& r, const std::string& path, HubConfig& c) {
     if (path.empty()) return true;
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe) return true;   // no file yet: erased flash
+    std::error_code error;
+    const std::filesystem::file_type type = std::filesystem::status(path, error).type();
+    if (type == std::filesystem::file_type::not_found) return true;   // no file yet: erased flash
+    // Anything else that cannot be read is refused: the run would overwrite it at its end.
     std::string bytes;
-    if (!ReadFile(path, bytes)) return r.Refuse("FLASHFILE", "cannot be read");
+    if (type != std::filesystem::file_type::regular || !ReadFile(path, bytes)) {
+        return r.Refuse("FLASHFILE", "cannot be read");
+    }
     if (bytes.size() > c.flashSize) return r.Refuse("FLASHFILE", "is larger than FLASHSIZE");
     c.flash.assign(bytes.begin(), bytes.end());
     return true;

@@ -76,15 +76,27 @@ TEST(HubDescription, KeysReachTheDevice) {
     EXPECT_EQ(d.flashFiles[1], "");
 }
 
-TEST(HubDescription, FlashFileLargerThanTheFlashIsRefused) {
-    TempFolder folder;
-    folder.Write("big.bin", std::string(0x401, '\0'));
-    const std::string file = folder.Write("hub.ini", "[DEVICE1]\nFLASHFILE=big.bin\nFLASHSIZE=0x400\n");
-    HubDescription d;
-    std::string error;
-    EXPECT_FALSE(LoadHubDescription(file, d, error));
-    EXPECT_EQ(error, "Simulated device description \"" + file +
-                         "\": [DEVICE1] FLASHFILE=big.bin is larger than FLASHSIZE");
+TEST(HubDescription, FlashFileThatCannotServeIsRefused) {
+    struct Case {
+        const char* flashFile;
+        const char* why;
+    } cases[] = {
+        {"big.bin", "is larger than FLASHSIZE"},
+        {"folder", "cannot be read"},   // nor could it take the flash back at the end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flashFile);
+        TempFolder folder;
+        folder.Write("big.bin", std::string(0x401, '\0'));
+        folder.MakeFolder("folder");
+        const std::string file =
+            folder.Write("hub.ini", std::string("[DEVICE1]\nFLASHFILE=") + c.flashFile + "\nFLASHSIZE=0x400\n");
+        HubDescription d;
+        std::string error;
+        EXPECT_FALSE(LoadHubDescription(file, d, error));
+        EXPECT_EQ(error, "Simulated device description \"" + file + "\": [DEVICE1] FLASHFILE=" + c.flashFile + " " +
+                             c.why);
+    }
 }
 
 }  // namespace
