@@ -24,7 +24,10 @@ constexpr uint32_t kMax24 = 0xFFFFFF;
 constexpr uint32_t kMaxDelay = 3600000;
 constexpr uint32_t kMaxCount = 0x7FFFFFFF;
 
+// Only a regular file is read: reading a folder throws from the stream.
 bool ReadFile(const std::string& path, std::string& content) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -94,13 +97,12 @@ bool ReadFaults(DescriptionReader& r, FaultPlan& f) {
 bool LoadFlash(DescriptionReader& r, const std::string& path, HubConfig& c) {
     if (path.empty()) return true;
     std::error_code error;
-    const std::filesystem::file_type type = std::filesystem::status(path, error).type();
-    if (type == std::filesystem::file_type::not_found) return true;   // no file yet: erased flash
+    if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
+        return true;   // no file yet: erased flash
+    }
     // Anything else that cannot be read is refused: the run would overwrite it at its end.
     std::string bytes;
-    if (type != std::filesystem::file_type::regular || !ReadFile(path, bytes)) {
-        return r.Refuse("FLASHFILE", "cannot be read");
-    }
+    if (!ReadFile(path, bytes)) return r.Refuse("FLASHFILE", "cannot be read");
     if (bytes.size() > c.flashSize) return r.Refuse("FLASHFILE", "is larger than FLASHSIZE");
     c.flash.assign(bytes.begin(), bytes.end());
     return true;

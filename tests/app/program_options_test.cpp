@@ -125,6 +125,12 @@ TEST(ProgramOptions, BadOptionOrDescriptionIsRefusedBeforeAnythingElse) {
         EXPECT_EQ(rig.errors.str(), "Simulated device description \"" + file + "\": " + c.line + "\n");
         EXPECT_EQ(rig.hostsMade, 0);
     }
+    {
+        EntryRig rig;
+        const std::string folder = rig.folder.MakeFolder("hub.ini");
+        EXPECT_EQ(rig.Run({"--simulate=" + folder, "--virtual-time"}), kOptionsRefused);
+        EXPECT_EQ(rig.errors.str(), "Simulated device description \"" + folder + "\": cannot be read\n");
+    }
     EntryRig rig;
     EXPECT_EQ(rig.Run({"--bogus"}), kOptionsRefused);
     EXPECT_EQ(rig.errors.str(), "Unknown option: --bogus\n");
