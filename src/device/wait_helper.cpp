@@ -4,7 +4,16 @@
 
 namespace nuv {
 
+namespace {
+
+// Anything longer can only be a negative configured delay converted to
+// unsigned; it is waited as 0 ms rather than for weeks or without end.
+constexpr uint32_t kLongestWaitMs = 0x7FFFFFFF;
+
+}  // namespace
+
 uint32_t WaitWithEvents(Program& program, uint32_t ms) {
+    if (ms > kLongestWaitMs) ms = 0;
     Clock& clock = program.host.clock;
     EventLoop& loop = program.host.loop;
     const uint32_t start = clock.TickCount();
