@@ -9,8 +9,6 @@ namespace nuv {
 
 namespace {
 
-bool IsProgramOption(const std::string& argument) { return argument.rfind("--", 0) == 0; }
-
 // Only ASCII letters change: other 8-bit bytes may be part of a multibyte name.
 std::string UpperCase(std::string text) {
     for (char& c : text)
@@ -22,7 +20,6 @@ std::string UpperCase(std::string text) {
 
 int FindSwitch(Program& program, const std::string& switchText, SwitchValueBuffer* valueBuffer) {
     for (const std::string& argument : program.host.args) {
-        if (IsProgramOption(argument)) continue;
         const std::string upper = UpperCase(argument);
         if (upper == switchText) return 0;
         if (upper.rfind(switchText, 0) != 0) continue;

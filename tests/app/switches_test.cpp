@@ -30,7 +30,6 @@ TEST(FindSwitch, MatchesUpperCasedPrefixesOfTheFirstFittingArgument) {
         {{"/Fcaf\xE9.bin"}, "/F", 8, "CAF\xE9.BIN"},
         {{"--simulate=/S/x", "/S"}, "/S", 0, ""},
         {{"--simulate=hub.ini", "--virtual-time"}, "/S", -1, ""},
-        {{"--s"}, "--S", -1, ""},
     };
     for (const SwitchCase& c : cases) {
         ProgramFixture f(c.args);
