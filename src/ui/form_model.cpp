@@ -65,6 +65,8 @@ Form1::Form1() {
     Image7 = Make("Image7", K::Picture, 520, 240, 305, 129);
     Image8 = Make("Image8", K::Picture, 528, 24, 305, 153);
     Image8.visible = false;
+    OpenDialog1 = Make("OpenDialog1", K::OpenDialog, 0, 0, 0, 0, "[*.bin]|*.bin|*.*|*.*");
+    OpenDialog1.visible = false;
     for (Component* c : {&Button2, &Button3, &Button4, &Button5, &Button6}) c->enabled = false;
 
     OperatorMessages.Append("Initialization ...");
@@ -80,7 +82,7 @@ std::vector<Component*> Form1::Components() {
     return {&Label2, &Memo1, &Memo2, &Image1, &Image2, &Image3, &Image4, &ProgressBar1, &Panel1,
             &Label1, &Label1_ErrorMsg, &GroupBox1, &Edit1, &Button1, &GroupBox2, &Button2,
             &GroupBox3, &Button3, &GroupBox4, &Button4, &Image5, &Button5, &Button6, &Image6,
-            &Image7, &Image8};
+            &Image7, &Image8, &OpenDialog1};
 }
 
 Component* Form1::Find(const std::string& name) {

@@ -70,7 +70,8 @@ struct Form1 {
 
     Component Label2, Memo1, Memo2, Image1, Image2, Image3, Image4, ProgressBar1, Panel1, Label1,
         Label1_ErrorMsg, GroupBox1, Edit1, Button1, GroupBox2, Button2, GroupBox3, Button3,
-        GroupBox4, Button4, Image5, Button5, Button6, Image6, Image7, Image8;
+        GroupBox4, Button4, Image5, Button5, Button6, Image6, Image7, Image8,
+        OpenDialog1;                 // its caption holds the file filter
     int progressPosition = 0;    // ProgressBar1, 0 to 100
 
     LineLog OperatorMessages;    // Memo1's lines
