@@ -17,8 +17,6 @@ struct ProgramFixture {
           program(std::make_unique<Program>(virtualHost.host)) {}
 
     void WriteConfig(const std::string& content) { folder.Write("DRAV.ini", content); }
-    // A program that starts afresh on the same host and folder.
-    void Restart() { program = std::make_unique<Program>(virtualHost.host); }
 
     TempFolder folder;
     VirtualHost virtualHost;
