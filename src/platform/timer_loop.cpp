@@ -52,11 +52,12 @@ std::optional<TimerLoop::Due> TimerLoop::OldestDue(uint32_t now) const {
     return best;
 }
 
-void TimerLoop::FireTimer(int id, uint32_t now) {
+void TimerLoop::FireTimer(int id) {
     Timer& timer = timers_[id];
-    // Periodic: the next expiry is the first period boundary after now;
-    // expiries missed in between coalesce into this one tick.
-    const uint32_t late = now - timer.due;
+    // Periodic: the next expiry is the first period boundary after the moment
+    // the tick is delivered, which an earlier handler of the same pass may have
+    // delayed; expiries missed in between coalesce into this one tick.
+    const uint32_t late = clock_.TickCount() - timer.due;
     timer.due += (late / timer.interval + 1) * timer.interval;
     WindowEvent tick;
     tick.kind = EventKind::TimerTick;
@@ -73,7 +74,7 @@ void TimerLoop::HandlePendingEvents() {
         const std::optional<Due> next = OldestDue(now);
         if (!next) return;
         if (next->timerId != 0) {
-            FireTimer(next->timerId, now);
+            FireTimer(next->timerId);
             continue;
         }
         const WindowEvent event = std::move(inputs_[next->input].event);

@@ -57,7 +57,7 @@ private:
         std::size_t input;
     };
     std::optional<Due> OldestDue(uint32_t now) const;
-    void FireTimer(int id, uint32_t now);
+    void FireTimer(int id);
     std::optional<uint32_t> MsUntilNextEvent(uint32_t now) const;
     void Dispatch(const WindowEvent& event);
 

@@ -41,6 +41,20 @@ TEST(TimerLoop, CoalescesTicksMissedDuringPlainSleep) {
     EXPECT_EQ(ticks, (std::vector<uint32_t>{550, 600}));
 }
 
+TEST(TimerLoop, TimerDueBehindALongHandlerFiresOnceAfterIt) {
+    VirtualClock clock;
+    TimerLoop loop(clock);
+    Seen seen;
+    loop.SetDispatcher([&](const WindowEvent& e) {
+        seen.emplace_back(clock.TickCount(), Label(e));
+        if (seen.size() == 1) clock.Sleep(1000);
+    });
+    loop.StartTimer(1, 100);
+    loop.StartTimer(2, 100);
+    loop.RunUntil(1250);
+    EXPECT_EQ(seen, (Seen{{100, 1}, {1100, 2}, {1100, 1}, {1200, 1}, {1200, 2}}));
+}
+
 TEST(TimerLoop, DueEventsFireOldestFirstWithTimersBeforeInputOnTies) {
     VirtualClock clock;
     TimerLoop loop(clock);
