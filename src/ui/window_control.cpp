@@ -18,7 +18,7 @@ void CloseMainWindow(Program& program) {
     if (program.form.closed) return;
     program.form.closed = true;
     FormClose(program);
-    for (int id = kTimer1; id <= kTimer5; ++id) program.form.timers[id].enabled = false;
+    for (int id = kTimer1; id <= kTimer5; ++id) SetTimerEnabled(program, static_cast<TimerId>(id), false);
     program.host.loop.EndLoop();
 }
 

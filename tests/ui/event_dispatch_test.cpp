@@ -50,6 +50,7 @@ TEST(EventDispatch, TitleBarCloseRunsFormCloseOnceAndEndsTheLoop) {
     EXPECT_EQ(f.virtualHost.clock.TickCount(), 700u);
     EXPECT_EQ(f.virtualHost.system.executionStates, std::vector<uint32_t>{0x80000000u});
     EXPECT_EQ(p.form.Panel1.colour, colours::kCream) << "one blink tick at 500, none after the close";
+    EXPECT_FALSE(f.virtualHost.loop.TimerRunning(kTimer2) || p.form.timers[kTimer2].enabled);
 }
 
 }  // namespace
