@@ -1,5 +1,6 @@
 #include "platform/ini_profile_reader.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <optional>
@@ -66,7 +67,17 @@ std::string_view Unquote(std::string_view value) {
     return value;
 }
 
-std::string Limit(std::string_view text) { return std::string(text.substr(0, kMaxValueLength)); }
+// What the caller's zero-terminated buffer shows: up to the first zero byte, at most 2047 bytes.
+std::string Limit(std::string_view text) {
+    return std::string(text.substr(0, std::min(text.find('\0'), kMaxValueLength)));
+}
+
+// A UTF-8 byte-order mark in front of the first line is not part of it.
+std::string_view SkipByteOrderMark(std::string_view content) {
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    if (content.substr(0, kUtf8Mark.size()) == kUtf8Mark) content.remove_prefix(kUtf8Mark.size());
+    return content;
+}
 
 // Trailing blanks of the default are not returned.
 std::string DefaultResult(std::string_view defaultText) {
@@ -113,7 +124,7 @@ std::string LookUpProfileString(const std::string& content, const std::string& s
                                 const std::string& key, const std::string& defaultText) {
     const std::string_view wantedKey = Trim(key);
     if (wantedKey.empty()) return DefaultResult(defaultText);
-    const auto value = FindValue(content, Trim(section), wantedKey);
+    const auto value = FindValue(SkipByteOrderMark(content), Trim(section), wantedKey);
     if (!value) return DefaultResult(defaultText);
     return Limit(Unquote(*value));
 }

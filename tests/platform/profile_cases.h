@@ -49,6 +49,9 @@ inline std::vector<ProfileCase> ProfileCases() {
         {"LongValueCut", "[A]\r\nK=" + longValue + "\r\n", "A", "K", "", longValue.substr(0, 2047)},
         {"LongestValueWhole", "[A]\r\nK=" + fullValue + "\r\n", "A", "K", "", fullValue},
         {"EightBitBytesKept", "[A]\r\nK=caf\xE9 \xFC\x80 end\r\n", "A", "K", "", "caf\xE9 \xFC\x80 end"},
+        {"ZeroByteEndsValue", std::string("[A]\r\nK=ab\0cd\r\nL=2\r\n", 19), "A", "K", "", "ab"},
+        {"KeyAfterZeroByteFound", std::string("[A]\r\nK=ab\0cd\r\nL=2\r\n", 19), "A", "L", "", "2"},
+        {"Utf8MarkBeforeFirstSection", "\xEF\xBB\xBF[A]\r\nK=1\r\n", "A", "K", "dflt", "1"},
         {"DefaultTrailingBlanksDropped", "[A]\r\n", "A", "K", "dflt   ", "dflt"},
     };
 }
