@@ -169,6 +169,36 @@ TEST(DeviceHandshake, EchoedStringOnReportIdWithPausesBetweenSteps) {
     EXPECT_EQ(rig.now() - t[1].tick, 200u);
 }
 
+TEST(DeviceHandshake, RepeatsOnceWhenTheAnswerIsNotTheExpectedOne) {
+    struct Case {
+        bool deviceEchoes;
+        bool expectEcho;
+        bool result;
+        size_t transfers;
+        uint32_t elapsedMs;
+    } cases[] = {
+        {true, true, true, 2, 300},
+        {true, false, false, 4, 400},
+        {false, true, false, 4, 400},
+        {false, false, true, 2, 300},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("echoes ") + (c.deviceEchoes ? "yes" : "no") + ", expected " +
+                     (c.expectEcho ? "yes" : "no"));
+        ProtocolRig rig;
+        // A device that answers another report ID leaves the handshake unechoed.
+        rig.AddHub(Family::Default, HubMode::Application,
+                   [&](sim::HubConfig& h) { h.reportId = c.deviceEchoes ? 0x5A : 0x5B; });
+        ConnectDevice(rig.program, 1);
+        rig.hub.traffic().Clear();
+        const uint32_t start = rig.now();
+
+        EXPECT_EQ(DeviceHandshake(rig.program, c.expectEcho), c.result);
+        EXPECT_EQ(rig.traffic().size(), c.transfers);
+        EXPECT_EQ(rig.now() - start, c.elapsedMs);
+    }
+}
+
 TEST(DeviceHandshake, FailedHandshakeFallsBackToReportId5A) {
     ProtocolRig rig;
     rig.AddHub(Family::Default, HubMode::Application);
